@@ -1,0 +1,2 @@
+/* placeholder until the echo fixture lands */
+int main(void) { return 0; }
