@@ -7,6 +7,9 @@ wine_prefix() {  # $1: build dir
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     mkdir -p "$WINEPREFIX"
     "$WINE64" wineboot -i >/dev/null 2>&1 || true
-    "$(dirname "$WINE64")/wineserver" -w 2>/dev/null || wineserver -w 2>/dev/null || true
+    # No window manager on a virtual display: Wine draws the frames and captions itself.
+    "$WINE64" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1 || true
+    "$WINE64" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
+    "$(dirname "$WINE64")/wineserver" -w 2>/dev/null || true
   fi
 }

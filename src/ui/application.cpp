@@ -28,10 +28,10 @@ void Application::Terminate() {
 void Application::ShowException(const std::exception& e) {
   std::string text = e.what();
   if (text.empty() || text.back() != '.') text += '.';
-  MessageBox({text, Title, MsgButtons::Ok, MsgIcon::Error, 0});
+  ShowMessageBox({text, Title, MsgButtons::Ok, MsgIcon::Error, 0});
 }
 
-int Application::MessageBox(const MessageBoxRequest& request) { return widgets_->MessageBox(request); }
+int Application::ShowMessageBox(const MessageBoxRequest& request) { return widgets_->ShowMessageBox(request); }
 
 void Application::DoActivate() {
   if (OnActivate) OnActivate();

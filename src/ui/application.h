@@ -47,7 +47,7 @@ class Application {
 
   // The report of an escaping error: its text with a full stop, the title, a stop icon.
   void ShowException(const std::exception& e);
-  int MessageBox(const MessageBoxRequest& request);
+  int ShowMessageBox(const MessageBoxRequest& request);
 
   // The application became active again (the widget set calls this).
   void DoActivate();

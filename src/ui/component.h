@@ -10,7 +10,7 @@ namespace ui {
 class Component {
  public:
   explicit Component(std::string name) : name_(std::move(name)) {}
-  virtual ~Component() = default;
+  virtual ~Component() { ReleaseOwned(); }
   Component(const Component&) = delete;
   Component& operator=(const Component&) = delete;
 
@@ -27,6 +27,12 @@ class Component {
   }
 
   const std::vector<std::unique_ptr<Component>>& Owned() const { return owned_; }
+
+ protected:
+  // Destroys the owned components, the latest first.
+  void ReleaseOwned() {
+    while (!owned_.empty()) owned_.pop_back();
+  }
 
  private:
   std::string name_;

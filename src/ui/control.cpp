@@ -11,6 +11,7 @@ Control::Control(Control* parent, std::string name) : Component(std::move(name))
 }
 
 Control::~Control() {
+  ReleaseOwned();
   peer_.reset();
   if (parent_) std::erase(parent_->children_, this);
 }

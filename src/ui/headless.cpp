@@ -15,7 +15,7 @@ void HeadlessWidgetSet::RunModal(Form& form) {
   if (form.ModalResult() == mrNone) form.SetModalResult(result);
 }
 
-int HeadlessWidgetSet::MessageBox(const MessageBoxRequest& request) {
+int HeadlessWidgetSet::ShowMessageBox(const MessageBoxRequest& request) {
   MessageBoxes.push_back(request);
   if (answers_.empty()) throw std::logic_error("no scripted answer for message box: " + request.Text);
   int result = answers_.front();

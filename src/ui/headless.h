@@ -32,7 +32,7 @@ class HeadlessWidgetSet : public WidgetSet {
   void RunModal(Form& form) override;
   void RunLoop(Application&) override {}
   void Terminate() override { Terminated = true; }
-  int MessageBox(const MessageBoxRequest& request) override;
+  int ShowMessageBox(const MessageBoxRequest& request) override;
   bool Execute(FileDialog& dialog) override;
   void TimerChanged(Timer&) override {}
   void Repaint(Form&) override { ++Repaints; }

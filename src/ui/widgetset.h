@@ -17,7 +17,7 @@ class WidgetSet {
   virtual void RunModal(Form& form) = 0;
   virtual void RunLoop(Application& app) = 0;
   virtual void Terminate() = 0;
-  virtual int MessageBox(const MessageBoxRequest& request) = 0;
+  virtual int ShowMessageBox(const MessageBoxRequest& request) = 0;
   virtual bool Execute(FileDialog& dialog) = 0;
   virtual void TimerChanged(Timer& timer) = 0;
   // Carries out pending painting of the form at once.

@@ -1,0 +1,35 @@
+# Windows builds: the widget set, the program and the tests that run under Wine.
+file(GLOB VNT_WIN32_SOURCES CONFIGURE_DEPENDS src/ui/win32/*.cpp src/platform/win32/*.cpp)
+add_library(vnt_win32 STATIC ${VNT_WIN32_SOURCES})
+target_link_libraries(vnt_win32 PUBLIC vnt_core comctl32 comdlg32 gdi32 iphlpapi ws2_32 winmm)
+target_compile_definitions(vnt_core PUBLIC UNICODE _UNICODE NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
+vnt_warnings(vnt_win32)
+set(VNT_STATIC_LINK -static -static-libgcc -static-libstdc++)
+
+add_executable(vantorel WIN32 src/app/vnt.cpp res/vnt.rc)
+target_link_libraries(vantorel PRIVATE vnt_win32 ${VNT_STATIC_LINK} -municode)
+vnt_warnings(vantorel)
+
+# The help file, compiled beside the program.
+find_program(CHMCMD chmcmd)
+file(GLOB VNT_HELP_SOURCES CONFIGURE_DEPENDS res/help/*)
+if(CHMCMD)
+  add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/vntr.chm
+    COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/res/help ${CMAKE_BINARY_DIR}/help
+    COMMAND ${CHMCMD} --no-html-scan vntr.hhp > chmcmd.log
+    COMMAND ${CMAKE_COMMAND} -E copy vntr.chm ${CMAKE_BINARY_DIR}/vntr.chm
+    WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/help
+    DEPENDS ${VNT_HELP_SOURCES})
+  add_custom_target(vnt_help ALL DEPENDS ${CMAKE_BINARY_DIR}/vntr.chm)
+endif()
+
+if(VNT_TESTS)
+  file(GLOB VNT_WIN_TESTS CONFIGURE_DEPENDS tests/win/*.cpp)
+  add_executable(vnt_win_tests ${VNT_WIN_TESTS} res/vnt.rc)
+  target_link_libraries(vnt_win_tests PRIVATE vnt_win32 GTest::gtest GTest::gmock ${VNT_STATIC_LINK})
+  target_include_directories(vnt_win_tests PRIVATE tests)
+  vnt_warnings(vnt_win_tests)
+  set(VNT_WINE_RUN ${CMAKE_SOURCE_DIR}/scripts/wine-test.sh)
+  add_test(NAME wine_suite COMMAND bash ${VNT_WINE_RUN} ${CMAKE_BINARY_DIR} $<TARGET_FILE:vnt_win_tests>)
+  set_tests_properties(wine_suite PROPERTIES TIMEOUT 900)
+endif()
