@@ -1,13 +1,13 @@
 # Windows builds: the widget set, the program and the tests that run under Wine.
 file(GLOB VNT_WIN32_SOURCES CONFIGURE_DEPENDS src/ui/win32/*.cpp src/platform/win32/*.cpp)
-add_library(vnt_win32 STATIC ${VNT_WIN32_SOURCES})
-target_link_libraries(vnt_win32 PUBLIC vnt_core comctl32 comdlg32 gdi32 iphlpapi ws2_32 winmm)
+# One library: the portable code calls the file functions that live beside the Win32 ports.
+target_sources(vnt_core PRIVATE ${VNT_WIN32_SOURCES})
+target_link_libraries(vnt_core PUBLIC comctl32 comdlg32 gdi32 iphlpapi ws2_32 winmm)
 target_compile_definitions(vnt_core PUBLIC UNICODE _UNICODE NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
-vnt_warnings(vnt_win32)
 set(VNT_STATIC_LINK -static -static-libgcc -static-libstdc++)
 
 add_executable(vantorel WIN32 src/app/vnt.cpp res/vnt.rc)
-target_link_libraries(vantorel PRIVATE vnt_win32 ${VNT_STATIC_LINK} -municode)
+target_link_libraries(vantorel PRIVATE vnt_core ${VNT_STATIC_LINK} -municode)
 vnt_warnings(vantorel)
 
 # The help file, compiled beside the program.
@@ -26,7 +26,7 @@ endif()
 if(VNT_TESTS)
   file(GLOB VNT_WIN_TESTS CONFIGURE_DEPENDS tests/win/*.cpp)
   add_executable(vnt_win_tests ${VNT_WIN_TESTS} res/vnt.rc)
-  target_link_libraries(vnt_win_tests PRIVATE vnt_win32 GTest::gtest GTest::gmock ${VNT_STATIC_LINK})
+  target_link_libraries(vnt_win_tests PRIVATE vnt_core GTest::gtest GTest::gmock ${VNT_STATIC_LINK})
   target_include_directories(vnt_win_tests PRIVATE tests)
   vnt_warnings(vnt_win_tests)
   set(VNT_WINE_RUN ${CMAKE_SOURCE_DIR}/scripts/wine-test.sh)

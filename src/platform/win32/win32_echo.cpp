@@ -38,7 +38,7 @@ std::optional<uint32_t> Win32Echo::Resolve(const std::string& host) {
 EchoReply Win32Echo::Send(uint32_t address, uint16_t size, uint32_t timeoutMs, uint8_t ttl) {
   std::vector<char> request(size, 'V');
   // Room for the reply record, the echoed data, and an ICMP error's payload (IP header and 8 bytes).
-  std::vector<char> buffer(sizeof(ICMP_ECHO_REPLY) + size + 8 + 60 + 8 + sizeof(IO_STATUS_BLOCK));
+  std::vector<char> buffer(sizeof(ICMP_ECHO_REPLY) + size + 8 + 60 + 8 + 2 * sizeof(void*));
   IP_OPTION_INFORMATION options{};
   options.Ttl = ttl;
   DWORD count = IcmpSendEcho(icmp_, htonl(address), request.data(), size, &options, buffer.data(),
