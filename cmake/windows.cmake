@@ -15,10 +15,7 @@ find_program(CHMCMD chmcmd)
 file(GLOB VNT_HELP_SOURCES CONFIGURE_DEPENDS res/help/*)
 if(CHMCMD)
   add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/vntr.chm
-    COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/res/help ${CMAKE_BINARY_DIR}/help
-    COMMAND ${CHMCMD} --no-html-scan vntr.hhp > chmcmd.log
-    COMMAND ${CMAKE_COMMAND} -E copy vntr.chm ${CMAKE_BINARY_DIR}/vntr.chm
-    WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/help
+    COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/build-help.sh ${CMAKE_SOURCE_DIR}/res/help ${CMAKE_BINARY_DIR}
     DEPENDS ${VNT_HELP_SOURCES})
   add_custom_target(vnt_help ALL DEPENDS ${CMAKE_BINARY_DIR}/vntr.chm)
 endif()
