@@ -44,11 +44,18 @@ int Form::ShowModal() {
   modalResult_ = mrNone;
   SetVisible(true);
   if (OnShow) OnShow();
-  for (;;) {
-    if (modalResult_ == mrNone) app_.Widgets().RunModal(*this);
-    if (modalResult_ == mrNone) modalResult_ = mrCancel;
-    if (CloseQuery()) break;
-    modalResult_ = mrNone;
+  try {
+    for (;;) {
+      if (modalResult_ == mrNone) app_.Widgets().RunModal(*this);
+      if (modalResult_ == mrNone) modalResult_ = mrCancel;
+      if (CloseQuery()) break;
+      modalResult_ = mrNone;
+    }
+  } catch (...) {
+    // An error in the close handler still ends the modal state; the caller reports it.
+    SetVisible(false);
+    modal_ = false;
+    throw;
   }
   SetVisible(false);
   modal_ = false;
