@@ -1,5 +1,5 @@
 # Sourced: the Wine command and a prefix of the project's own inside the build folder.
-WINE64=$(command -v wine64 || echo /usr/lib/wine/wine64)
+export WINE64=$(command -v wine64 || echo /usr/lib/wine/wine64)
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 wine_prefix() {  # $1: build dir
