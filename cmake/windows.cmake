@@ -30,3 +30,12 @@ if(VNT_TESTS)
   add_test(NAME wine_suite COMMAND bash ${VNT_WINE_RUN} ${CMAKE_BINARY_DIR} $<TARGET_FILE:vnt_win_tests>)
   set_tests_properties(wine_suite PROPERTIES TIMEOUT 900)
 endif()
+
+# The probe that drives the running program from outside, for the black-box test.
+add_executable(vnt_probe tools/vnt_probe.cpp)
+target_link_libraries(vnt_probe PRIVATE comctl32 ${VNT_STATIC_LINK} -municode)
+vnt_warnings(vnt_probe)
+if(VNT_TESTS)
+  add_test(NAME program_black_box COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/exe-test.sh ${CMAKE_BINARY_DIR})
+  set_tests_properties(program_black_box PROPERTIES TIMEOUT 600)
+endif()

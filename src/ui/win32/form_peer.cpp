@@ -15,6 +15,8 @@ namespace ui::win32 {
 namespace {
 
 constexpr wchar_t kFormClass[] = L"VantorelForm";
+constexpr UINT kFormActivated = WM_APP + 1;
+constexpr UINT kAppActivated = WM_APP + 2;
 
 LRESULT CALLBACK FormProc(HWND, UINT, WPARAM, LPARAM);
 
@@ -108,12 +110,21 @@ class FormPeerW : public Win32Peer<FormPeer> {
         ws_.SetMenuHighlight((HIWORD(wp) & MF_POPUP) ? SubmenuItem(reinterpret_cast<HMENU>(lp), LOWORD(wp))
                                                     : ws_.MenuItemById(LOWORD(wp)));
         return false;
+      // Activation arrives inside the system's own calls (ShowWindow, focus changes); the
+      // handlers may run long blocking work, so they run from the message loop instead.
       case WM_ACTIVATE:
-        if (LOWORD(wp) != WA_INACTIVE && !IsOurWindow(reinterpret_cast<HWND>(lp))) form_.DoActivate();
+        if (LOWORD(wp) != WA_INACTIVE && !IsOurWindow(reinterpret_cast<HWND>(lp)))
+          PostMessageW(hwnd_, kFormActivated, 0, 0);
         return false;
       case WM_ACTIVATEAPP:
-        if (wp && ws_.App().MainForm() == &form_) ws_.App().DoActivate();
+        if (wp && ws_.App().MainForm() == &form_) PostMessageW(hwnd_, kAppActivated, 0, 0);
         return false;
+      case kFormActivated:
+        form_.DoActivate();
+        return true;
+      case kAppActivated:
+        ws_.App().DoActivate();
+        return true;
       case DM_GETDEFID: {
         Button* b = DefaultButton(form_);
         HWND h = b ? ws_.HandleOf(*b) : nullptr;

@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# The real program on a fresh Wine prefix, driven from outside: it opens bnet.vnt of
+# responder addresses, pings it with real echoes, shows its menus (screenshots saved),
+# is closed by a window message, and leaves its settings in the registry.
+#   exe-test.sh BUILD_DIR
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=$(cd "$1" && pwd)
+work=$build/exe-test
+rm -rf "$work" && mkdir -p "$work/run"
+responder=${VNT_RESPONDER:-$root/build/native/icmp_responder}
+if [ ! -x "$responder" ]; then
+  cc -O2 -Wall -Wextra -Werror -o "$work/icmp_responder" "$root/tools/icmp_responder.c"
+  responder=$work/icmp_responder
+fi
+printf '127.0.0.5\r\n127.0.0.2\r\n127.0.0.3,4\r\n127.0.0.4\r\n127.0.0.6\r\n127.0.0.7\r\n' > "$work/run/bnet.vnt"
+source "$root/scripts/wine-env.sh"
+export WINEPREFIX=$work/prefix
+export VNT_ROOT=$root VNT_BUILD=$build VNT_WORK=$work VNT_RESPONDER_BIN=$responder
+
+unshare -n bash -c '
+  set -e
+  ip link set lo up
+  sysctl -qw net.ipv4.icmp_echo_ignore_all=1
+  "$VNT_RESPONDER_BIN" "$VNT_ROOT/tests/win/responder.table" 300 & responder=$!
+  trap "kill $responder 2>/dev/null || true" EXIT
+  source "$VNT_ROOT/scripts/wine-env.sh"
+  xvfb-run -a -s "-screen 0 800x600x24" bash -c "
+    set -e
+    source \"\$VNT_ROOT/scripts/wine-env.sh\"
+    wine_prefix \"\$VNT_WORK\" 
+    cd \"\$VNT_WORK/run\"
+    cp \"\$VNT_BUILD/vantorel.exe\" \"\$VNT_BUILD/vntr.chm\" .
+    \"\$WINE64\" ./vantorel.exe & program=\$!
+    probe() { \"\$WINE64\" \"\$VNT_BUILD/vnt_probe.exe\" \"\$@\"; }
+    probe wait \"VNTR - bnet.vnt\" 60
+    probe idle 60
+    probe list > \"\$VNT_WORK/list.txt\"
+    import -window root \"\$VNT_WORK/main-window.png\"
+    probe menu t; sleep 1.5
+    import -window root \"\$VNT_WORK/tools-menu.png\"
+    probe menu f; sleep 1.5
+    import -window root \"\$VNT_WORK/file-menu.png\"
+    probe close
+    for i in \$(seq 1 50); do kill -0 \$program 2>/dev/null || break; sleep 0.2; done
+    ! kill -0 \$program 2>/dev/null
+    \"\$WINE64\" reg query \"HKLM\\\\Software\\\\Vantorel\" > \"\$VNT_WORK/registry.txt\"
+    \"\$(dirname \"\$WINE64\")/wineserver\" -k || true
+  "
+'
+
+fail=0
+check() {  # file, extended regex, what
+  if grep -qE "$2" "$1"; then echo "ok   $3"; else echo "FAIL $3"; fail=1; fi
+}
+tr -d '\r' < "$work/list.txt" > "$work/list.clean"
+tr -d '\r' < "$work/registry.txt" > "$work/registry.clean"
+cat "$work/list.clean"
+check "$work/list.clean" '^127\.0\.0\.2\|[12]\|1\|selected$' "0 ms server: 1 ms, green, selected (Fastest)"
+check "$work/list.clean" '^127\.0\.0\.3\|1(4[89]|5[0-3])\|5\|$' "150 ms marked server: green, mark kept"
+check "$work/list.clean" '^127\.0\.0\.4\|(29[89]|30[0-3])\|2\|$' "300 ms server: yellow"
+check "$work/list.clean" '^127\.0\.0\.5\|(44[89]|45[0-3])\|3\|$' "450 ms server: red"
+check "$work/list.clean" '^127\.0\.0\.6\|\|4\|$' "silent server: unreachable, no time"
+check "$work/list.clean" '^127\.0\.0\.7\|\|4\|$' "short replies: unreachable, no time"
+for value in "WindowTop REG_SZ 108" "WindowLeft REG_SZ 192" "WindowWidth REG_SZ 203" "WindowHeight REG_SZ 273" \
+             "WindowColumnWidthServer REG_SZ 125" "WindowColumnWidthPing REG_SZ 50" "SortMethod REG_SZ 2" \
+             "LastFile REG_SZ bnet.vnt"; do
+  set -- $value
+  check "$work/registry.clean" "^ +$1 +$2 +$3\$" "registry: $value"
+done
+echo "Screenshots: $work/main-window.png $work/tools-menu.png $work/file-menu.png"
+exit $fail
