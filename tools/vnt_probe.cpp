@@ -9,25 +9,27 @@
 
 namespace {
 
+struct Search {
+  std::wstring prefix;
+  HWND found;
+};
+
+BOOL CALLBACK MatchMainWindow(HWND hwnd, LPARAM p) {
+  auto* s = reinterpret_cast<Search*>(p);
+  wchar_t cls[64] = {}, text[256] = {};
+  GetClassNameW(hwnd, cls, 64);
+  GetWindowTextW(hwnd, text, 256);
+  if (std::wstring(cls) == L"VantorelForm" && IsWindowVisible(hwnd) && std::wstring(text).rfind(s->prefix, 0) == 0 &&
+      GetMenu(hwnd)) {
+    s->found = hwnd;
+    return FALSE;
+  }
+  return TRUE;
+}
+
 HWND MainWindow(const std::wstring& prefix) {
-  struct Search {
-    std::wstring prefix;
-    HWND found;
-  } search{prefix, nullptr};
-  EnumWindows(
-      [](HWND hwnd, LPARAM p) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(p);
-        wchar_t cls[64] = {}, text[256] = {};
-        GetClassNameW(hwnd, cls, 64);
-        GetWindowTextW(hwnd, text, 256);
-        if (std::wstring(cls) == L"VantorelForm" && IsWindowVisible(hwnd) && std::wstring(text).rfind(s->prefix, 0) == 0 &&
-            GetMenu(hwnd)) {
-          s->found = hwnd;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  Search search{prefix, nullptr};
+  EnumWindows(MatchMainWindow, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 

@@ -84,6 +84,13 @@ UINT IconFlags(MsgIcon i) {
   }
 }
 
+// The program's other visible, enabled windows, which a modal form disables.
+BOOL CALLBACK CollectEnabled(HWND w, LPARAM p) {
+  auto* context = reinterpret_cast<std::pair<HWND, std::vector<HWND>*>*>(p);
+  if (w != context->first && IsWindowVisible(w) && IsWindowEnabled(w)) context->second->push_back(w);
+  return TRUE;
+}
+
 }  // namespace
 
 Win32WidgetSet::Win32WidgetSet() {
@@ -187,14 +194,7 @@ void Win32WidgetSet::RunModal(Form& form) {
   HWND dialog = HandleOf(form);
   std::vector<HWND> disabled;
   std::pair<HWND, std::vector<HWND>*> context{dialog, &disabled};
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND w, LPARAM p) -> BOOL {
-        auto* list = reinterpret_cast<std::pair<HWND, std::vector<HWND>*>*>(p);
-        if (w != list->first && IsWindowVisible(w) && IsWindowEnabled(w)) list->second->push_back(w);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&context));
+  EnumThreadWindows(GetCurrentThreadId(), CollectEnabled, reinterpret_cast<LPARAM>(&context));
   for (HWND w : disabled) EnableWindow(w, FALSE);
   SetForegroundWindow(dialog);
   if (Control* focus = form.ActiveControl(); focus && HandleOf(*focus)) SetFocus(HandleOf(*focus));
