@@ -16,6 +16,7 @@ ctest --preset win64
 # The release build for 32-bit Windows: built and linked; these machines cannot run it.
 cmake --preset win32
 cmake --build --preset win32 -j"$jobs"
-file build/win32/vantorel.exe | tee /dev/stderr | grep -q 'PE32 executable'
+file build/win32/vantorel.exe build/win64/vantorel.exe
+file build/win32/vantorel.exe | grep -q 'PE32 executable'
 file build/win64/vantorel.exe | grep -q 'PE32+ executable'
 echo "All suites passed."
