@@ -39,3 +39,8 @@ if(VNT_TESTS)
   add_test(NAME program_black_box COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/exe-test.sh ${CMAKE_BINARY_DIR})
   set_tests_properties(program_black_box PROPERTIES TIMEOUT 600)
 endif()
+
+# The ping-run benchmark (scripts/bench-ping.sh runs it against the responder).
+add_executable(vnt_bench_ping tools/bench_ping.cpp)
+target_link_libraries(vnt_bench_ping PRIVATE vnt_core ${VNT_STATIC_LINK} -municode)
+vnt_warnings(vnt_bench_ping)

@@ -98,6 +98,8 @@ ListItem* ListView::ItemFocused() const {
 }
 
 void ListView::CustomSort(int data) {
+  std::vector<ListItem*> before;
+  for (auto& i : items_) before.push_back(i.get());
   if (OnCompare) {
     std::stable_sort(items_.begin(), items_.end(), [&](auto& a, auto& b) {
       int result = 0;
@@ -105,11 +107,10 @@ void ListView::CustomSort(int data) {
       return result < 0;
     });
   }
-  if (P()) P()->ResetItems([this] {
-    std::vector<ListItem*> all;
-    for (auto& i : items_) all.push_back(i.get());
-    return all;
-  }());
+  std::vector<ListItem*> after;
+  for (auto& i : items_) after.push_back(i.get());
+  // The ping run sorts twice per server; most sorts leave the order as it was.
+  if (P() && after != before) P()->ResetItems(after);
 }
 
 void ListView::ItemChanged(ListItem& item, bool fromPeer) {

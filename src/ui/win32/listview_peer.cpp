@@ -65,11 +65,20 @@ class ListViewPeerW : public Win32Peer<ListViewPeer> {
     Guard g(*this);
     Write(index, item);
   }
+  // Rewrites every row in place; rows are added or dropped only at the end.
   void ResetItems(const std::vector<ListItem*>& items) override {
     Guard g(*this);
     SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
-    ListView_DeleteAllItems(hwnd_);
-    for (size_t i = 0; i < items.size(); ++i) InsertItem(static_cast<int>(i), *items[i]);
+    int count = static_cast<int>(SendMessageW(hwnd_, LVM_GETITEMCOUNT, 0, 0));
+    const int wanted = static_cast<int>(items.size());
+    if (wanted == 0) ListView_DeleteAllItems(hwnd_);
+    for (; count > wanted && wanted > 0; --count) ListView_DeleteItem(hwnd_, count - 1);
+    for (int i = 0; i < wanted; ++i) {
+      if (i < count)
+        Write(i, *items[static_cast<size_t>(i)]);
+      else
+        InsertItem(i, *items[static_cast<size_t>(i)]);
+    }
     SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(hwnd_, nullptr, TRUE);
   }
