@@ -41,6 +41,12 @@ unshare -n bash -c '
     import -window root \"\$VNT_WORK/tools-menu.png\"
     probe menu f; sleep 1.5
     import -window root \"\$VNT_WORK/file-menu.png\"
+    probe menu t; sleep 0.5; probe key o; sleep 1.5
+    import -window root \"\$VNT_WORK/options.png\"
+    probe close-window Options; sleep 0.5
+    probe menu e; sleep 0.5; probe key a; sleep 1.5
+    import -window root \"\$VNT_WORK/add-server.png\"
+    probe close-window \"Add Server\"; sleep 0.5
     probe close
     for i in \$(seq 1 50); do kill -0 \$program 2>/dev/null || break; sleep 0.2; done
     ! kill -0 \$program 2>/dev/null
@@ -68,5 +74,5 @@ for value in "WindowTop REG_SZ 108" "WindowLeft REG_SZ 192" "WindowWidth REG_SZ 
   set -- $value
   check "$work/registry.clean" "^ +$1 +$2 +$3\$" "registry: $value"
 done
-echo "Screenshots: $work/main-window.png $work/tools-menu.png $work/file-menu.png"
+echo "Screenshots: $work/main-window.png $work/tools-menu.png $work/file-menu.png $work/options.png $work/add-server.png"
 exit $fail

@@ -1,6 +1,7 @@
 // Drives the running program from a second Windows process, as a user's tools would:
 // waits for its main window, opens a menu, lists the server list, closes the window.
-//   vnt_probe wait CAPTION SECONDS | idle SECONDS | menu LETTER | list | close
+//   vnt_probe wait CAPTION SECONDS | idle SECONDS | menu LETTER | key LETTER | list |
+//   close-window CAPTION | close
 #include <windows.h>
 #include <commctrl.h>
 
@@ -101,6 +102,20 @@ int wmain(int argc, wchar_t** argv) {
       Sleep(100);
     }
     return 1;
+  }
+  if (command == L"key" && argc > 2) {
+    // A menu's own loop reads the thread's queue, so posted keys reach an open menu too.
+    wchar_t letter = argv[2][0];
+    PostMessageW(main, WM_KEYDOWN, static_cast<WPARAM>(towupper(letter)), 0);
+    PostMessageW(main, WM_CHAR, letter, 0);
+    PostMessageW(main, WM_KEYUP, static_cast<WPARAM>(towupper(letter)), 0);
+    return 0;
+  }
+  if (command == L"close-window" && argc > 2) {
+    HWND window = FindWindowW(L"VantorelForm", argv[2]);
+    if (!window) return 1;
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    return 0;
   }
   if (command == L"close") {
     PostMessageW(main, WM_CLOSE, 0, 0);
