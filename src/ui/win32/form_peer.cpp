@@ -187,16 +187,8 @@ class FormPeerW : public Win32Peer<FormPeer> {
 
 LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   NativeWindow* self = NativeWindow::From(hwnd);
-  if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
-  try {
-    bool handled = false;
-    LRESULT result = DispatchReflected(hwnd, msg, wp, lp, handled);
-    if (handled) return result;
-    if (self->OnMessage(msg, wp, lp, result)) return result;
-  } catch (const std::exception& e) {
-    self->Report(e);
-    return 0;
-  }
+  LRESULT result = 0;
+  if (self && self->HandleMessage(hwnd, msg, wp, lp, result)) return result;
   return DefWindowProcW(hwnd, msg, wp, lp);
 }
 

@@ -53,19 +53,25 @@ LRESULT DispatchReflected(HWND, UINT msg, WPARAM wp, LPARAM lp, bool& handled) {
   return result;
 }
 
+bool NativeWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+  try {
+    bool handled = false;
+    result = DispatchReflected(hwnd, msg, wp, lp, handled);
+    return handled || OnMessage(msg, wp, lp, result);
+  } catch (const std::exception& e) {
+    // Never unwind through the system's code: report here and carry on.
+    Report(e);
+    result = 0;
+    return true;
+  }
+}
+
 LRESULT CALLBACK NativeWindow::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   NativeWindow* self = From(hwnd);
   if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
   WNDPROC original = self->original_;
-  try {
-    bool handled = false;
-    LRESULT result = DispatchReflected(hwnd, msg, wp, lp, handled);
-    if (handled) return result;
-    if (self->OnMessage(msg, wp, lp, result)) return result;
-  } catch (const std::exception& e) {
-    self->Report(e);
-    return 0;
-  }
+  LRESULT result = 0;
+  if (self->HandleMessage(hwnd, msg, wp, lp, result)) return result;
   return CallWindowProcW(original, hwnd, msg, wp, lp);
 }
 

@@ -25,6 +25,8 @@ class NativeWindow {
   HWND Handle() const { return hwnd_; }
   Control& Owner() const { return control_; }
   static NativeWindow* From(HWND hwnd);
+  // Reflection, then OnMessage, with any error reported; true when the message was handled.
+  bool HandleMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
   // Hands an error caught in a window procedure to the application's report.
   void Report(const std::exception& e);
 
