@@ -194,11 +194,15 @@ TEST_F(RealProgram, OptionsDialogStepsByArrowKeysAndHandsOverOnOk) {
   EXPECT_EQ(dialog.top - main.top, 90);
 }
 
-TEST_F(RealProgram, AddServerByTheDialogPingsIt) {
+TEST_F(RealProgram, AddServerByTheDialogAndEnterPingsIt) {
   wintest::WhenShown add(L"Add Server", [&](HWND) {
     EXPECT_EQ(GetFocus(), widgets.HandleOf(*vnt::FormAdd->pbOK));
-    SetWindowTextW(widgets.HandleOf(*vnt::FormAdd->peServer), L"127.0.0.3");
-    SendMessageW(widgets.HandleOf(*vnt::FormAdd->pbOK), BM_CLICK, 0, 0);
+    HWND edit = widgets.HandleOf(*vnt::FormAdd->peServer);
+    SetWindowTextW(edit, L"127.0.0.3");
+    // Enter in the edit field chooses the default button, OK.
+    SetFocus(edit);
+    PostMessageW(edit, WM_KEYDOWN, VK_RETURN, 0);
+    PostMessageW(edit, WM_KEYUP, VK_RETURN, 0);
   });
   Main().Ping.Tag = 1;
   Main().pmiAdd->Click();
