@@ -80,8 +80,6 @@ class FormPeerW : public Win32Peer<FormPeer> {
   void SetClientSize(int width, int height) override {
     RECT rc{0, 0, width, height};
     AdjustWindowRectEx(&rc, style_, GetMenu(hwnd_) != nullptr, exStyle_);
-    RECT now;
-    GetWindowRect(hwnd_, &now);
     SetWindowPos(hwnd_, nullptr, 0, 0, rc.right - rc.left, rc.bottom - rc.top, SWP_NOMOVE | SWP_NOZORDER);
     SyncBounds();
   }

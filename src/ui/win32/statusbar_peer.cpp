@@ -7,7 +7,7 @@ namespace {
 
 class StatusBarPeerW : public Win32Peer<StatusBarPeer> {
  public:
-  StatusBarPeerW(Win32WidgetSet& ws, StatusBar& s) : Win32Peer(ws, s), bar_(s) {
+  StatusBarPeerW(Win32WidgetSet& ws, StatusBar& s) : Win32Peer(ws, s) {
     CreateChild(STATUSCLASSNAMEW, SBARS_SIZEGRIP | CCS_BOTTOM);
     RECT r;
     GetWindowRect(hwnd_, &r);
@@ -25,9 +25,6 @@ class StatusBarPeerW : public Win32Peer<StatusBarPeer> {
     SendMessageW(hwnd_, SB_SIMPLE, !text.empty(), 0);
     SendMessageW(hwnd_, SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(Widen(text).c_str()));
   }
-
- private:
-  StatusBar& bar_;
 };
 
 }  // namespace

@@ -9,13 +9,13 @@ namespace {
 
 class ToolBarPeerW : public Win32Peer<ToolBarPeer> {
  public:
-  ToolBarPeerW(Win32WidgetSet& ws, ToolBar& t) : Win32Peer(ws, t), bar_(t) {
+  ToolBarPeerW(Win32WidgetSet& ws, ToolBar& t) : Win32Peer(ws, t) {
     CreateChild(TOOLBARCLASSNAMEW, TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_TOP | CCS_NORESIZE | CCS_NODIVIDER);
     SendMessageW(hwnd_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     SendMessageW(hwnd_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(ws.ImageListHandle(t.Images)));
     SendMessageW(hwnd_, TB_SETDISABLEDIMAGELIST, 0, reinterpret_cast<LPARAM>(ws.ImageListHandle(t.DisabledImages)));
     int height = ws.App().Scale(t.ButtonHeight);
-    for (ToolButton* b : t.Buttons()) AddButton(*b, height);
+    for (ToolButton* b : t.Buttons()) AddButton(*b);
     int buttonWidth = ws.App().Scale(23);
     SendMessageW(hwnd_, TB_SETBUTTONSIZE, 0, MAKELPARAM(buttonWidth, height));
     Rect bounds = t.Bounds();
@@ -32,7 +32,7 @@ class ToolBarPeerW : public Win32Peer<ToolBarPeer> {
   }
 
  private:
-  void AddButton(ToolButton& b, int) {
+  void AddButton(ToolButton& b) {
     TBBUTTON tb{};
     int id = ws_.Register(&b);
     ids_.push_back(id);
@@ -47,7 +47,6 @@ class ToolBarPeerW : public Win32Peer<ToolBarPeer> {
     }
     SendMessageW(hwnd_, TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&tb));
   }
-  ToolBar& bar_;
   std::vector<int> ids_;
 };
 
