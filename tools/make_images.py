@@ -58,23 +58,23 @@ def glyph(img, ch, x0, y0, c, scale=1):
                 rect(img, x0 + gx * scale, y0 + gy * scale, x0 + gx * scale + scale - 1, y0 + gy * scale + scale - 1, c)
 
 
+def bold_glyph(img, ch, x0, y0, c, offsets):
+    """A letter drawn again at small offsets, so its strokes read at 16 pixels."""
+    for dx, dy in offsets:
+        glyph(img, ch, x0 + dx, y0 + dy, c)
+
+
 def starcraft():
     img = canvas(16, 16)
     blue = (0, 64, 192)
-    glyph(img, "S", 2, 3, blue)
-    glyph(img, "C", 9, 3, blue)
-    glyph(img, "S", 3, 3, blue)
-    glyph(img, "C", 10, 3, blue)
+    bold_glyph(img, "S", 2, 3, blue, ((0, 0), (1, 0)))
+    bold_glyph(img, "C", 9, 3, blue, ((0, 0), (1, 0)))
     return img
 
 
 def diablo():
     img = canvas(16, 16)
-    red = (200, 0, 0)
-    glyph(img, "D", 3, 2, red)
-    glyph(img, "D", 4, 2, red)
-    glyph(img, "D", 3, 3, red)
-    glyph(img, "D", 4, 3, red)
+    bold_glyph(img, "D", 3, 2, (200, 0, 0), ((0, 0), (1, 0), (0, 1), (1, 1)))
     return img
 
 

@@ -123,7 +123,6 @@ void TFormMain::BuildMenus() {
   pmiAbout = Item(pmnuHelp, "pmiAbout", "&About VNTR...", 130);
 
   ppm = Own<ui::PopupMenu>("ppm");
-  ppm->HelpContext = 400;
   ppm->Items.HelpContext = 400;
   ppmiConnectWithStarcraft = Item(&ppm->Items, "ppmiConnectWithStarcraft", "&Connect with Starcraft", 400);
   ppmiConnectWithDiablo = Item(&ppm->Items, "ppmiConnectWithDiablo", "Co&nnect with Diablo", 400);

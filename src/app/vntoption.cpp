@@ -27,7 +27,6 @@ void TFormOptions::BuildServers() {
   pgbServers = Place<ui::GroupBox>(this, "pgbServers", 8, 8, 130, 173, "Servers");
   plblPreferred = Place<ui::Label>(pgbServers, "plblPreferred", 10, 20, 100, 13, "&Preferred:");
   pcbPreferred = Place<ui::ComboBox>(pgbServers, "pcbPreferred", 10, 36, 110, 21);
-  plblPreferred->FocusControl = pcbPreferred;
   pcbPreferred->SetItems({"None", "Fastest", "Green", "Yellow", "Red", "Marked", "Marked + Fastest", "Marked + Green",
                           "Marked + Yellow", "Marked + Red"});
   pcbAutoConnect = Place<ui::CheckBox>(pgbServers, "pcbAutoConnect", 10, 68, 110, 17, "&Auto Connect");
@@ -47,7 +46,6 @@ ui::UpDown* TFormOptions::PositionRow(const char* label, const char* edit, const
   lbl = Place<ui::Label>(pgbPings, name, 10, top, 70, 13, label);
   pe = Place<ui::Edit>(pgbPings, edit, 10, top + 16, 55, 21);
   pe->SetReadOnly(true);
-  lbl->FocusControl = pe;
   ui::UpDown* ud = Place<ui::UpDown>(pgbPings, updown, 65, top + 16, 16, 21);
   ud->SetRange(min, max);
   ud->Increment = step;

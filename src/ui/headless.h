@@ -20,7 +20,6 @@ class HeadlessWidgetSet : public WidgetSet {
   void ExpectModal(ModalStep step) { modal_.push_back(std::move(step)); }
   void AnswerMessageBox(int result) { answers_.push_back(result); }
   void PickFile(std::optional<std::string> path) { files_.push_back(std::move(path)); }
-  bool ScriptDone() const { return modal_.empty() && answers_.empty() && files_.empty(); }
 
   std::vector<MessageBoxRequest> MessageBoxes;
   std::vector<std::string> ModalForms;

@@ -3,23 +3,14 @@
 
 namespace ui {
 
-class LabelPeer : public ControlPeer {
- public:
-  virtual void SetStyle(bool bold, bool wordWrap) = 0;
-};
-
-// Static text; with AutoSize the widget set fits the bounds to the text.
+// Static text; with AutoSize the widget set fits the bounds to the text. Bold and word
+// wrap are fixed when the label is realised.
 class Label : public Control {
  public:
   using Control::Control;
   bool Bold = false;
   bool WordWrap = false;
   bool AutoSize = true;
-  // The control that the access letter focuses.
-  Control* FocusControl = nullptr;
-
- protected:
-  void PushState() override { PeerAs<LabelPeer>()->SetStyle(Bold, WordWrap); }
 };
 
 }  // namespace ui

@@ -58,8 +58,7 @@ class MenuItem : public Component {
 class Menu : public Component {
  public:
   explicit Menu(std::string name) : Component(name), Items(nullptr, name + ".Items") {}
-  MenuItem Items;
-  int HelpContext = 0;
+  MenuItem Items;  // its HelpContext is the menu's own
 };
 
 class MainMenu : public Menu {

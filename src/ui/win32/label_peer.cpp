@@ -6,12 +6,11 @@
 namespace ui::win32 {
 namespace {
 
-class LabelPeerW : public Win32Peer<LabelPeer> {
+class LabelPeerW : public Win32Peer<ControlPeer> {
  public:
   LabelPeerW(Win32WidgetSet& ws, Label& l) : Win32Peer(ws, l), label_(l) {
     CreateChild(WC_STATICW, l.WordWrap ? SS_LEFT : SS_LEFTNOWORDWRAP);
   }
-  void SetStyle(bool, bool) override {}
   void SetText(const std::string& text) override {
     Win32Peer::SetText(text);
     if (label_.AutoSize && !label_.WordWrap) FitToText(text);
