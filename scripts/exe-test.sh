@@ -62,10 +62,17 @@ check() {  # file, extended regex, what
 tr -d '\r' < "$work/list.txt" > "$work/list.clean"
 tr -d '\r' < "$work/registry.txt" > "$work/registry.clean"
 cat "$work/list.clean"
-check "$work/list.clean" '^127\.0\.0\.2\|[12]\|1\|selected$' "0 ms server: 1 ms, green, selected (Fastest)"
-check "$work/list.clean" '^127\.0\.0\.3\|1(4[89]|5[0-3])\|5\|$' "150 ms marked server: green, mark kept"
-check "$work/list.clean" '^127\.0\.0\.4\|(29[89]|30[0-3])\|2\|$' "300 ms server: yellow"
-check "$work/list.clean" '^127\.0\.0\.5\|(44[89]|45[0-3])\|3\|$' "450 ms server: red"
+# A reply never comes before its delay; a late one (machine under load) is accepted while
+# its colour cannot change.
+check_row() {  # name, lowest time, highest time, state code, selected, what
+  if awk -F'|' -v n="$1" -v lo="$2" -v hi="$3" -v c="$4" -v s="$5" \
+       '$1 == n && $2 + 0 >= lo && $2 + 0 <= hi && $2 != "" && $3 == c && $4 == s { found = 1 } END { exit !found }' \
+       "$work/list.clean"; then echo "ok   $6"; else echo "FAIL $6"; fail=1; fi
+}
+check_row 127.0.0.2 1 40 1 selected "0 ms server: 1 ms, green, selected (Fastest)"
+check_row 127.0.0.3 148 190 5 "" "150 ms marked server: green, mark kept"
+check_row 127.0.0.4 298 390 2 "" "300 ms server: yellow"
+check_row 127.0.0.5 448 490 3 "" "450 ms server: red"
 check "$work/list.clean" '^127\.0\.0\.6\|\|4\|$' "silent server: unreachable, no time"
 check "$work/list.clean" '^127\.0\.0\.7\|\|4\|$' "short replies: unreachable, no time"
 for value in "WindowTop REG_SZ 108" "WindowLeft REG_SZ 192" "WindowWidth REG_SZ 203" "WindowHeight REG_SZ 273" \

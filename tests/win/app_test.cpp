@@ -79,8 +79,9 @@ TEST_F(RealProgram, OpenedListIsPingedWithRealEchoes) {
   Main().Ping.Timeout = 1000;
   ASSERT_TRUE(Main().OpenServerList(path));
   EXPECT_EQ(wintest::Text(widgets.HandleOf(Main())), "VNTR - responders.vnt");
-  for (const Expected& e : {Expected{"127.0.0.2", 1, 3, 1}, Expected{"127.0.0.3", 148, 153, 1},
-                            Expected{"127.0.0.4", 298, 303, 2}, Expected{"127.0.0.5", 448, 453, 7},
+  // Late replies under load are tolerated as long as the colour cannot change (200/400 ms).
+  for (const Expected& e : {Expected{"127.0.0.2", 1, 40, 1}, Expected{"127.0.0.3", 148, 190, 1},
+                            Expected{"127.0.0.4", 298, 390, 2}, Expected{"127.0.0.5", 448, 490, 7},
                             Expected{"127.0.0.6", -1, -1, 4}, Expected{"127.0.0.7", -1, -1, 4},
                             Expected{"vantorel-test.invalid", -1, -1, 4}}) {
     int row = Row(e.name);
