@@ -2,6 +2,9 @@
 // a network namespace of the test's own.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
+
 #include "platform/ping.h"
 #include "platform/win32/win32_echo.h"
 
@@ -25,31 +28,35 @@ class RealEcho : public ::testing::TestWithParam<EchoCase> {
   static void TearDownTestSuite() { delete echo; }
 };
 
+// One echo may come late when the machine is busy; the best of a few must come within
+// 2 ms of the responder's delay, and none may ever come before it.
 TEST_P(RealEcho, RepliesAsTheResponderSays) {
   platform::TPing ping(*echo);
   ping.Address = GetParam().address;
   ping.Size = 56;
   ping.Timeout = 700;
-  ping.Ping();
-  const platform::EchoReply& r = ping.Reply();
-  EXPECT_EQ(r.Status, GetParam().status) << GetParam().address;
-  if (GetParam().status == platform::kEchoSuccess) {
+  int best = INT32_MAX;
+  for (int attempt = 0; attempt < 5 && best > GetParam().maxTime; ++attempt) {
+    ping.Ping();
+    const platform::EchoReply& r = ping.Reply();
+    ASSERT_EQ(r.Status, GetParam().status) << GetParam().address;
+    if (GetParam().status != platform::kEchoSuccess) {
+      EXPECT_EQ(r.RoundTripTime, 0u);
+      return;
+    }
     EXPECT_GE(static_cast<int>(r.RoundTripTime), GetParam().minTime);
-    EXPECT_LE(static_cast<int>(r.RoundTripTime), GetParam().maxTime);
     EXPECT_EQ(r.DataSize, GetParam().dataSize);
-  } else {
-    EXPECT_EQ(r.RoundTripTime, 0u);
+    best = std::min(best, static_cast<int>(r.RoundTripTime));
   }
+  EXPECT_LE(best, GetParam().maxTime);
 }
 
-// A reply never comes before the responder's delay (less the clock's tick); how late it
-// may come depends on the machine's load, so the upper bound only keeps the delays apart.
 INSTANTIATE_TEST_SUITE_P(Responder, RealEcho,
-                         ::testing::Values(EchoCase{"127.0.0.2", 0, 0, 40, 56}, EchoCase{"127.0.0.3", 0, 148, 190, 56},
-                                           EchoCase{"127.0.0.4", 0, 298, 340, 56},
-                                           EchoCase{"127.0.0.5", 0, 448, 490, 56},
+                         ::testing::Values(EchoCase{"127.0.0.2", 0, 0, 2, 56}, EchoCase{"127.0.0.3", 0, 148, 152, 56},
+                                           EchoCase{"127.0.0.4", 0, 298, 302, 56},
+                                           EchoCase{"127.0.0.5", 0, 448, 452, 56},
                                            EchoCase{"127.0.0.6", platform::kEchoTimedOut, 0, 0, 0},
-                                           EchoCase{"127.0.0.7", 0, 18, 60, 55}));
+                                           EchoCase{"127.0.0.7", 0, 18, 22, 55}));
 
 TEST(RealEchoName, UnresolvableNameGetsNoReply) {
   platform::win32::Win32Echo echo;
