@@ -39,8 +39,10 @@ unshare -n bash -c '
     import -window root \"\$VNT_WORK/main-window.png\"
     probe menu t; sleep 1.5
     import -window root \"\$VNT_WORK/tools-menu.png\"
+    probe key esc; probe key esc; sleep 0.5
     probe menu f; sleep 1.5
     import -window root \"\$VNT_WORK/file-menu.png\"
+    probe key esc; probe key esc; sleep 0.5
     probe menu t; sleep 0.5; probe key o; sleep 1.5
     import -window root \"\$VNT_WORK/options.png\"
     probe close-window Options; sleep 0.5

@@ -1,6 +1,6 @@
 // Drives the running program from a second Windows process, as a user's tools would:
 // waits for its main window, opens a menu, lists the server list, closes the window.
-//   vnt_probe wait CAPTION SECONDS | idle SECONDS | menu LETTER | key LETTER | list |
+//   vnt_probe wait CAPTION SECONDS | idle SECONDS | menu LETTER | key LETTER|esc | list |
 //   close-window CAPTION | close
 #include <windows.h>
 #include <commctrl.h>
@@ -105,6 +105,11 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (command == L"key" && argc > 2) {
     // A menu's own loop reads the thread's queue, so posted keys reach an open menu too.
+    if (std::wstring(argv[2]) == L"esc") {
+      PostMessageW(main, WM_KEYDOWN, VK_ESCAPE, 0);
+      PostMessageW(main, WM_KEYUP, VK_ESCAPE, 0);
+      return 0;
+    }
     wchar_t letter = argv[2][0];
     PostMessageW(main, WM_KEYDOWN, static_cast<WPARAM>(towupper(letter)), 0);
     PostMessageW(main, WM_CHAR, letter, 0);
