@@ -33,16 +33,17 @@ unshare -n bash -c '
     cp \"\$VNT_BUILD/vantorel.exe\" \"\$VNT_BUILD/vntr.chm\" .
     \"\$WINE64\" ./vantorel.exe & program=\$!
     probe() { \"\$WINE64\" \"\$VNT_BUILD/vnt_probe.exe\" \"\$@\"; }
+    close_menus() { probe key esc; probe key esc; sleep 0.5; }
     probe wait \"VNTR - bnet.vnt\" 60
     probe idle 60
     probe list > \"\$VNT_WORK/list.txt\"
     import -window root \"\$VNT_WORK/main-window.png\"
     probe menu t; sleep 1.5
     import -window root \"\$VNT_WORK/tools-menu.png\"
-    probe key esc; probe key esc; sleep 0.5
+    close_menus
     probe menu f; sleep 1.5
     import -window root \"\$VNT_WORK/file-menu.png\"
-    probe key esc; probe key esc; sleep 0.5
+    close_menus
     probe menu t; sleep 0.5; probe key o; sleep 1.5
     import -window root \"\$VNT_WORK/options.png\"
     probe close-window Options; sleep 0.5
@@ -58,8 +59,11 @@ unshare -n bash -c '
 '
 
 fail=0
+report() {  # passed (0) or not, what
+  if [ "$1" = 0 ]; then echo "ok   $2"; else echo "FAIL $2"; fail=1; fi
+}
 check() {  # file, extended regex, what
-  if grep -qE "$2" "$1"; then echo "ok   $3"; else echo "FAIL $3"; fail=1; fi
+  grep -qE "$2" "$1" && report 0 "$3" || report 1 "$3"
 }
 tr -d '\r' < "$work/list.txt" > "$work/list.clean"
 tr -d '\r' < "$work/registry.txt" > "$work/registry.clean"
@@ -67,9 +71,9 @@ cat "$work/list.clean"
 # A reply never comes before its delay; a late one (machine under load) is accepted while
 # its colour cannot change.
 check_row() {  # name, lowest time, highest time, state code, selected, what
-  if awk -F'|' -v n="$1" -v lo="$2" -v hi="$3" -v c="$4" -v s="$5" \
-       '$1 == n && $2 + 0 >= lo && $2 + 0 <= hi && $2 != "" && $3 == c && $4 == s { found = 1 } END { exit !found }' \
-       "$work/list.clean"; then echo "ok   $6"; else echo "FAIL $6"; fail=1; fi
+  awk -F'|' -v n="$1" -v lo="$2" -v hi="$3" -v c="$4" -v s="$5" \
+    '$1 == n && $2 != "" && $2 + 0 >= lo && $2 + 0 <= hi && $3 == c && $4 == s { found = 1 } END { exit !found }' \
+    "$work/list.clean" && report 0 "$6" || report 1 "$6"
 }
 check_row 127.0.0.2 1 40 1 selected "0 ms server: 1 ms, green, selected (Fastest)"
 check_row 127.0.0.3 148 190 5 "" "150 ms marked server: green, mark kept"

@@ -10,11 +10,9 @@ wine_prefix() {  # $1: build dir
     # No window manager on a virtual display: Wine draws the frames and captions itself.
     "$WINE64" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1 || true
     "$WINE64" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
-    "$(dirname "$WINE64")/wineserver" -w 2>/dev/null || true
-  fi
-  # Debian's Wine does not look in its own font folder, so the caption buttons would fall
-  # back to letters without Marlett; fonts in the prefix's Fonts folder are always loaded.
-  if [ -d /usr/share/wine/fonts ]; then
+    # Debian's Wine does not look in its own font folder, so the caption buttons would fall
+    # back to letters without Marlett; fonts in the prefix's Fonts folder are always loaded.
     cp -n /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+    "$(dirname "$WINE64")/wineserver" -w 2>/dev/null || true
   fi
 }
